@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libjpeg62-turbo-dev libpng-dev libgif-dev zlib1g-dev
   nasm python3 dpkg-dev debian-archive-keyring
-  fonts-wqy-microhei
+  fonts-wqy-microhei fonts-wine
   autoconf automake libtool pkg-config
 )
 
