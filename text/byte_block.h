@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace taoci {
 
@@ -25,6 +26,10 @@ class ByteBlock {
   void Append(const void* bytes, std::size_t count) {
     bytes_.append(static_cast<const char*>(bytes), count);
   }
+
+  // Hands the bytes over and leaves the block empty: a fetched page becomes
+  // a text without a second copy of a few hundred kilobytes.
+  std::string TakeBytes() && { return std::move(bytes_); }
 
   friend bool operator==(const ByteBlock&, const ByteBlock&) = default;
 

@@ -7,7 +7,7 @@ namespace taoci {
 
 int TextList::Count() const {
   return items_.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX
-                                                            : static_cast<int>(items_.size());
+                                                           : static_cast<int>(items_.size());
 }
 
 const ByteText& TextList::Item(int k) const {

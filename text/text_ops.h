@@ -42,8 +42,10 @@ ByteText PadTwo(int i);
 // Two upper-case hexadecimal digits.
 ByteText HexByte(unsigned char b);
 
-// The bytes before the block's first zero byte.
+// The bytes before the block's first zero byte. A block given up by its
+// owner lends the text its storage instead of being copied.
 ByteText TextFromBlock(const ByteBlock& b);
+ByteText TextFromBlock(ByteBlock&& b);
 ByteBlock BlockFromText(const ByteText& t);
 
 }  // namespace taoci
