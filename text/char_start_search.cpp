@@ -102,7 +102,7 @@ std::size_t FindAtCharStart(std::string_view text, std::string_view sought) {
     return kNoMatch;
   };
   // Sixty-four starts at a time while the loads stay inside the text, then
-  // sixteen, then one by one.
+  // sixteen.
   for (; c <= last_start && last_start - c >= 63; c += 64) {
     const std::uint64_t mask = candidates16(c) | candidates16(c + 16) << 16 |
                                candidates16(c + 32) << 32 | candidates16(c + 48) << 48;
@@ -114,18 +114,11 @@ std::size_t FindAtCharStart(std::string_view text, std::string_view sought) {
     const std::size_t found = first_match(c, candidates16(c));
     if (found != kNoMatch) return found;
   }
+#endif
+  // The last starts, and every start where SSE2 is missing.
   for (; c <= last_start; ++c) {
     if (t[c] == first && t[c + m - 1] == last && matches_at(c)) return c;
   }
-#else
-  while (c <= last_start) {
-    const void* hit = std::memchr(t + c, first, last_start - c + 1);
-    if (hit == nullptr) break;
-    c = static_cast<std::size_t>(static_cast<const unsigned char*>(hit) - t);
-    if (t[c + m - 1] == last && matches_at(c)) return c;
-    ++c;
-  }
-#endif
   return kNoMatch;
 }
 
