@@ -13,6 +13,10 @@ Command line:
   --root DIR           serve the files under DIR for any path no route claims
   --file URL_PATH=FILE serve FILE at exactly URL_PATH (the query is ignored);
                        may be given more than once, and wins over --root
+  --marketplace DIR    answer /search like the marketplace's item search, from
+                       the result pages DIR/page-001.html and on that
+                       gen_result_page.py writes: the page whose first item is
+                       at offset s=(page - 1) * 44; a page not there is a 404
   --quiet              no line per request on standard error
 
 Everything listens on 127.0.0.1 only, on ports the system picks:
@@ -233,7 +237,21 @@ def route_auth(request):
                     headers=[("WWW-Authenticate", 'Basic realm="taoci"')])
 
 
+def route_search(request):
+    folder = request.server_options.marketplace
+    if not folder:
+        return Response(404, b"<html><body>no marketplace</body></html>")
+    offset = request.number("s", 0)
+    page = offset // 44 + 1
+    path = os.path.join(folder, "page-%03d.html" % page)
+    if offset % 44 != 0 or page < 1 or not os.path.isfile(path):
+        return Response(404, b"<html><body>no such page</body></html>")
+    with open(path, "rb") as f:
+        return Response(200, f.read(), "text/html; charset=gbk")
+
+
 ROUTES = {
+    "/search": route_search,
     "/reply": route_reply,
     "/pattern": route_pattern,
     "/redirect": route_redirect,
@@ -394,6 +412,7 @@ class Server(socketserver.ThreadingTCPServer):
     def answer(self, request):
         if request.method != "GET":
             return Response(405, b"GET only", "text/plain")
+        request.server_options = self.options
         handler = ROUTES.get(request.path)
         if handler is None:
             for prefix, function in PREFIX_ROUTES:
@@ -428,6 +447,7 @@ def parse_options():
     parser.add_argument("--stop-on-stdin-eof", action="store_true")
     parser.add_argument("--root")
     parser.add_argument("--file", action="append", default=[])
+    parser.add_argument("--marketplace")
     parser.add_argument("--quiet", action="store_true")
     options = parser.parse_args()
     options.files = {}
