@@ -32,10 +32,19 @@ test-native: native
 test-windows: windows
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
 
-bench: deps
+# taoci.exe against a demo marketplace on 127.0.0.1; without a display, one
+# search is driven and the found result saved to build/screenshots/demo.png.
+demo: deps windows-deps
+	tools/run-demo.sh $(BUILD)
+
+# The native benchmarks, then the search run under Wine against its fetches.
+bench: deps windows-deps
 	@[ -f $(BUILD)/bench/CMakeCache.txt ] || cmake --preset bench >/dev/null
 	cmake --build --preset bench
 	tools/run-benchmarks.sh $(BUILD)/bench
+	@[ -f $(BUILD)/windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
+	cmake --build --preset windows --target search_run_fetch_bench
+	tools/run-wine-bench.sh $(BUILD)/windows
 
 fuzz: deps
 	@[ -f $(BUILD)/fuzz/CMakeCache.txt ] || cmake --preset fuzz >/dev/null

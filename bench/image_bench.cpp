@@ -7,7 +7,6 @@
 // photograph: smooth shading, a hard-edged object and some grain, which is
 // what a product shot on a plain background is to a codec.
 #include <benchmark/benchmark.h>
-#include <jpeglib.h>
 #include <png.h>
 
 #include <cstddef>
@@ -17,6 +16,11 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+// After <cstdio>: jpeglib.h uses FILE without including its header.
+// clang-format off
+#include <jpeglib.h>
+// clang-format on
 
 #include "bench/ratio_reporter.h"
 #include "image/decode_picture.h"

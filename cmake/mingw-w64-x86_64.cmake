@@ -19,3 +19,5 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 # Static libraries only: the program must be one file, and Debian's zlib for
 # MinGW also ships an import library that would otherwise win.
 set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
+set(ZLIB_USE_STATIC_LIBS ON)
+set(ZLIB_LIBRARY /usr/${TAOCI_MINGW}/lib/libz.a CACHE FILEPATH "zlib, static" FORCE)

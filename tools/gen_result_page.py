@@ -19,7 +19,7 @@ One page:
   gen_result_page.py --out page.html [--describe page.txt]
       [--target-position K] [--items N] [--seed S]
       [--keyword W] [--target-word W] [--target-shop W]
-      [--missing picture,price,price-end]
+      [--missing picture,price,price-end] [--picture-base URL]
 
 A run of pages, page-001.html and on, the target on one of them:
   gen_result_page.py --out-dir DIR --pages N [--target-page P] ...
@@ -29,6 +29,13 @@ so does --target-page 0 for a run of pages.
 --missing takes markers away from the target block: 'picture' (no
 data-ks-lazyload at all), 'price' (no <strong>), 'price-end' (a <strong>
 without its </strong>).
+
+--picture-base URL puts the target's picture at URL + "target.jpg" (e.g.
+http://127.0.0.1:8080/pictures/), so that a local server can answer for it;
+every other picture keeps its marketplace host. The URL may hold the
+placeholder {server}, which test_server.py --marketplace fills in with its
+own host and port as it serves the page, for pages made before the server's
+port is known.
 
 --describe (with --out-dir: target.txt in DIR) writes what a scan should find,
 one 'name=value' line each, the values in GBK: target1, target2, page,
@@ -100,6 +107,8 @@ class Page:
         picture = "http://g.search%d.alicdn.com/img/bao/uploaded/i%d/%d/T1%s_!!0-item_pic.jpg_230x230.jpg" % (
             rng.randint(1, 3), rng.randint(1, 4), uid,
             "".join(rng.choice("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") for _ in range(22)))
+        if is_target and self.args.picture_base:
+            picture = self.args.picture_base + "target.jpg"
         href = "http://item.taobao.com/item.htm?id=%d&amp;ns=1&amp;abbucket=%d#detail" % (nid, rng.randint(1, 20))
 
         out = []
@@ -246,6 +255,8 @@ def main():
     parser.add_argument("--target-word", default=TARGET_WORD)
     parser.add_argument("--target-shop", default=TARGET_SHOP)
     parser.add_argument("--missing", default="", help="comma list: picture, price, price-end")
+    parser.add_argument("--picture-base", default="",
+                        help="the target's picture at this URL + target.jpg")
     parser.add_argument("--describe", help="with --out: write what a scan should find here")
     args = parser.parse_args()
     args.missing = [m for m in args.missing.split(",") if m]

@@ -16,7 +16,10 @@ Command line:
   --marketplace DIR    answer /search like the marketplace's item search, from
                        the result pages DIR/page-001.html and on that
                        gen_result_page.py writes: the page whose first item is
-                       at offset s=(page - 1) * 44; a page not there is a 404
+                       at offset s=(page - 1) * 44; a page not there is a 404.
+                       Every "{server}" in a page becomes 127.0.0.1:PORT of the
+                       listener that answers, so pages generated before the
+                       port was known can point back here (--picture-base)
   --quiet              no line per request on standard error
 
 Everything listens on 127.0.0.1 only, on ports the system picks:
@@ -247,7 +250,9 @@ def route_search(request):
     if offset % 44 != 0 or page < 1 or not os.path.isfile(path):
         return Response(404, b"<html><body>no such page</body></html>")
     with open(path, "rb") as f:
-        return Response(200, f.read(), "text/html; charset=gbk")
+        body = f.read()
+    here = ("127.0.0.1:%d" % request.listener_port).encode("ascii")
+    return Response(200, body.replace(b"{server}", here), "text/html; charset=gbk")
 
 
 ROUTES = {
@@ -413,6 +418,7 @@ class Server(socketserver.ThreadingTCPServer):
         if request.method != "GET":
             return Response(405, b"GET only", "text/plain")
         request.server_options = self.options
+        request.listener_port = self.server_address[1]
         handler = ROUTES.get(request.path)
         if handler is None:
             for prefix, function in PREFIX_ROUTES:
