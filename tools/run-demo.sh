@@ -25,7 +25,8 @@ if [ ! -f "$data/pages/target.txt" ]; then
     --target-page 3 --target-position 7 --seed 2024 --picture-base "http://{server}/pictures/"
 fi
 if [ ! -f "$data/target.jpg" ]; then
-  convert -size 230x230 gradient:'#eef6f3-#8fbcb0' -fill '#b9d8d0' -stroke '#5f8f86' \
+  convert=$(command -v convert-im6.q16 || command -v convert)
+  "$convert" -size 230x230 gradient:'#eef6f3-#8fbcb0' -fill '#b9d8d0' -stroke '#5f8f86' \
     -strokewidth 3 -draw 'ellipse 115 125 80 55 0 360' -draw 'rectangle 75 150 155 175' \
     "$data/target.jpg"
 fi
