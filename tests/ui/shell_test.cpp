@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/browser_handoff.h"
+#include "tests/ui/shell_icon_probe.h"
 #include "ui/tray_icon.h"
 #include "ui/update_notice.h"
 
@@ -45,17 +46,7 @@ TEST(TrayIcon, PictureIsOneSixteenPixel32BitIconFileOf1150Bytes) {
   EXPECT_EQ(kTrayIconFile[22], 40);  // bitmap header size
 }
 
-// Whether the shell holds our icon: modifying an icon succeeds only for one
-// that is there. (Wine's notification area keeps its icons the same way.)
-bool ShellHasIcon(HWND owner) {
-  NOTIFYICONDATAW data = {};
-  data.cbSize = sizeof(data);
-  data.hWnd = owner;
-  data.uID = kTrayIconId;
-  data.uFlags = NIF_MESSAGE;
-  data.uCallbackMessage = kTrayMessage;
-  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
+using test::ShellHasIcon;
 
 TEST(TrayIcon, IsAddedToTheShellAndRemovedAgain) {
   HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,

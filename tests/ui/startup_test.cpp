@@ -15,21 +15,14 @@
 
 #include "net/web_fetch.h"
 #include "tests/net/test_server.h"
+#include "tests/ui/shell_icon_probe.h"
 #include "ui/startup.h"
 #include "ui/wide_text.h"
 
 namespace taoci {
 namespace {
 
-bool ShellHasIcon(HWND owner) {
-  NOTIFYICONDATAW data = {};
-  data.cbSize = sizeof(data);
-  data.hWnd = owner;
-  data.uID = kTrayIconId;
-  data.uFlags = NIF_MESSAGE;
-  data.uCallbackMessage = kTrayMessage;
-  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
+using test::ShellHasIcon;
 
 // This process's main window. Other test programs run beside this one on the
 // same desktop, with main windows of their own.
