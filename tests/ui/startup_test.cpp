@@ -118,6 +118,30 @@ INSTANTIATE_TEST_SUITE_P(
         VersionCase{"unreachable", "/__no_such_route__", false}),
     [](const ::testing::TestParamInfo<VersionCase>& param) { return std::string(param.param.name); });
 
+// After the shell restarts, its new notification area knows no icons; it
+// broadcasts "TaskbarCreated", and the window puts its icon back.
+TEST(TrayAfterShellRestart, TheIconIsAddedAgain) {
+  StartupRecord record;
+  ProgramSetup setup = SetupFor("", record);
+  setup.notice.fetch = [](const ByteText&) { return ByteBlock(); };
+  std::unique_ptr<MainWindow> window = StartProgramWindow(std::move(setup));
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(ShellHasIcon(window->hwnd()));
+
+  NOTIFYICONDATAW gone = {};
+  gone.cbSize = sizeof(gone);
+  gone.hWnd = window->hwnd();
+  gone.uID = kTrayIconId;
+  Shell_NotifyIconW(NIM_DELETE, &gone);  // what a shell restart leaves
+  ASSERT_FALSE(ShellHasIcon(window->hwnd()));
+  SendMessageW(window->hwnd(), TrayIcon::TaskbarCreatedMessage(), 0, 0);
+  EXPECT_TRUE(ShellHasIcon(window->hwnd()));
+
+  window.reset();
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
 HWND ControlOf(HWND window, ControlId id) {
   struct Search {
     int id;
