@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "image/decode_picture.h"
+#include "image/picture_layout.h"
+#include "image/picture_scale.h"
 
 namespace taoci {
 
@@ -50,12 +52,26 @@ void PictureBox::DecodeIfNew() {
   const bool complete = picture && picture->width > 0 && picture->height > 0 &&
                         picture->pixels.size() == static_cast<std::size_t>(picture->width) *
                                                       static_cast<std::size_t>(picture->height);
-  OwnedBitmap bitmap = complete ? BitmapFromPicture(*picture) : nullptr;
-  if (!bitmap) {
+  if (!complete) {
     block_ = ByteBlock();  // no picture: the block is of no further use
     return;
   }
-  decoded_ = Decoded{picture->width, picture->height, std::move(bitmap)};
+  // A picture larger than the box is averaged down once here rather than
+  // stretched at every paint, which would drop rows and columns.
+  RECT client = {};
+  GetClientRect(hwnd(), &client);
+  const int width = picture->width;
+  const int height = picture->height;
+  const DrawRect place = LayoutPicture(client.right, client.bottom, width, height);
+  if (place.width > 0 && place.height > 0 && (place.width < width || place.height < height)) {
+    *picture = ScalePictureDown(*picture, place.width, place.height);
+  }
+  OwnedBitmap bitmap = BitmapFromPicture(*picture);
+  if (!bitmap) {
+    block_ = ByteBlock();
+    return;
+  }
+  decoded_ = Decoded{width, height, std::move(bitmap), picture->width, picture->height};
 }
 
 void PictureBox::Paint(HDC dc) {
@@ -78,7 +94,7 @@ void PictureBox::Paint(HDC dc) {
   SelectedObject selected(source.get(), decoded_->bitmap.get());
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   if (AlphaBlend(dc, place.left, place.top, place.width, place.height, source.get(), 0, 0,
-                 decoded_->width, decoded_->height, blend)) {
+                 decoded_->bitmap_width, decoded_->bitmap_height, blend)) {
     last_drawn_ = place;
   }
 }

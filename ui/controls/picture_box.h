@@ -36,9 +36,13 @@ class PictureBox : public Control {
 
  private:
   struct Decoded {
-    int width;
+    int width;  // the picture's own size, which the layout works from
     int height;
-    OwnedBitmap bitmap;  // 32 bits, top-down, premultiplied alpha
+    // 32 bits, top-down, premultiplied alpha: the picture already shrunk to
+    // the size it is drawn at, since the box's size never changes.
+    OwnedBitmap bitmap;
+    int bitmap_width;
+    int bitmap_height;
   };
 
   void DecodeIfNew();
