@@ -6,16 +6,11 @@
 
 #include "tests/text/plain_text_rules.h"
 #include "tests/text/random_gbk_bytes.h"
+#include "tests/text/text_list_pieces.h"
 #include "text/text_ops.h"
 
 namespace taoci {
 namespace {
-
-std::vector<std::string> Pieces(const TextList& list) {
-  std::vector<std::string> pieces;
-  for (int k = 1; k <= list.Count(); ++k) pieces.emplace_back(list.Item(k).bytes());
-  return pieces;
-}
 
 TEST(TextSearchCrossCheck, FindTextAgreesWithTheLiteralRule) {
   fixtures::RandomGbkBytes random(20141020);

@@ -3,16 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/text/text_list_pieces.h"
 #include "text/text_ops.h"
 
 namespace taoci {
 namespace {
-
-std::vector<std::string> Pieces(const TextList& list) {
-  std::vector<std::string> pieces;
-  for (int k = 1; k <= list.Count(); ++k) pieces.emplace_back(list.Item(k).bytes());
-  return pieces;
-}
 
 struct FindCase {
   const char* text;
